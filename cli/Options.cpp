@@ -1,0 +1,108 @@
+#include "cli/Options.h"
+
+#include <getopt.h>
+
+#include <string_view>
+
+// A macro, so that both texts below are one string literal each.
+#define SYNOPSIS                                                                              \
+  "usage: soranagi-cli [-c nisendoka|soroban] (-e|-d) [--encoding utf-8|cp932] [--whole]\n" \
+  "                    [--braille] [TEXT ...]\n"
+
+const char kUsage[] = SYNOPSIS;
+
+const char kHelp[] =
+    SYNOPSIS
+    "\n"
+    "Encrypts or decrypts kana with the 二銭銅貨 cipher (nisendoka, the default) or the\n"
+    "算盤が恋を語る話 cipher (soroban). Each TEXT is converted on its own; without TEXT,\n"
+    "standard input is converted line by line.\n"
+    "\n"
+    "  -c, --cipher NAME      nisendoka or soroban\n"
+    "  -e, --encrypt          plain text to cipher text\n"
+    "  -d, --decrypt          cipher text to plain text\n"
+    "      --encoding NAME    utf-8 (the default) or cp932, for input, TEXT and output\n"
+    "      --whole            convert all of standard input as one text, line breaks included\n"
+    "      --braille          nisendoka only: braille patterns (U+2800-U+283F) in place of\n"
+    "                         南無阿弥陀仏; needs utf-8\n"
+    "  -h, --help             show this help\n"
+    "  -V, --version          show the version\n"
+    "\n"
+    "Exit status: 0 when everything was converted, 1 when something could not be (all\n"
+    "else is still written), 2 on a usage error, 3 when input or output failed.\n";
+
+namespace {
+
+ParsedCommandLine UsageError(std::string reason) {
+  ParsedCommandLine parsed;
+  parsed.action = ParsedCommandLine::Action::kUsageError;
+  parsed.error = std::move(reason);
+  return parsed;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, char** argv) {
+  enum LongOnly { kEncoding = 256, kWhole, kBraille };
+  static const option kLongOptions[] = {
+      {"cipher", required_argument, nullptr, 'c'}, {"encrypt", no_argument, nullptr, 'e'},
+      {"decrypt", no_argument, nullptr, 'd'},      {"encoding", required_argument, nullptr, kEncoding},
+      {"whole", no_argument, nullptr, kWhole},     {"braille", no_argument, nullptr, kBraille},
+      {"help", no_argument, nullptr, 'h'},         {"version", no_argument, nullptr, 'V'},
+      {nullptr, 0, nullptr, 0}};
+
+  ParsedCommandLine parsed;
+  Options& options = parsed.options;
+  int directions = 0;
+  opterr = 0;  // the reasons below replace getopt's own messages
+  optind = 0;  // GNU getopt: start afresh, so that parsing can run more than once
+  for (int c; (c = getopt_long(argc, argv, ":c:edhV", kLongOptions, nullptr)) != -1;) {
+    switch (c) {
+      case 'c': {
+        const std::string_view name = optarg;
+        if (name == "nisendoka")
+          options.cipherKind = kCipherNisendoka;
+        else if (name == "soroban")
+          options.cipherKind = kCipherSoroban;
+        else
+          return UsageError("unknown cipher '" + std::string(name) + "' (nisendoka or soroban)");
+        break;
+      }
+      case 'e':
+      case 'd':
+        options.direction = c == 'e' ? kDirectionEncrypt : kDirectionDecrypt;
+        ++directions;
+        break;
+      case kEncoding: {
+        const std::string_view name = optarg;
+        if (name == "utf-8")
+          options.utf8 = true;
+        else if (name == "cp932")
+          options.utf8 = false;
+        else
+          return UsageError("unknown encoding '" + std::string(name) + "' (utf-8 or cp932)");
+        break;
+      }
+      case kWhole: options.whole = true; break;
+      case kBraille: options.braille = true; break;
+      case 'h': parsed.action = ParsedCommandLine::Action::kHelp; return parsed;
+      case 'V': parsed.action = ParsedCommandLine::Action::kVersion; return parsed;
+      case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
+      default:  // optopt names an unknown short option; an unknown long one is the last argument read
+        return UsageError("unknown option '" +
+                          (optopt != 0 ? std::string{'-', static_cast<char>(optopt)}
+                                       : std::string(argv[optind - 1])) +
+                          "'");
+    }
+  }
+  options.texts.assign(argv + optind, argv + argc);
+
+  if (directions != 1) return UsageError("give exactly one of -e (encrypt) and -d (decrypt)");
+  if (options.braille && options.cipherKind != kCipherNisendoka)
+    return UsageError("--braille goes with the nisendoka cipher only");
+  if (options.braille && !options.utf8)
+    return UsageError("--braille needs --encoding utf-8: braille patterns exist only in Unicode");
+  if (options.whole && !options.texts.empty())
+    return UsageError("--whole converts standard input and takes no TEXT");
+  return parsed;
+}
