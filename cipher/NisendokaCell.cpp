@@ -37,7 +37,6 @@ unsigned char ReadCell(std::string_view token) {
     return dots;
   }();
   unsigned char cell = 0;
-  for (std::size_t i = 1; i < token.size(); ++i)
-    cell |= dotOfPair[PairKey(token[i - 1], token[i])];
+  for (std::size_t i = 1; i < token.size(); ++i) cell |= dotOfPair[PairKey(token[i - 1], token[i])];
   return cell;
 }

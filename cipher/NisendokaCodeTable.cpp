@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "cipher/KanaIndex.h"
-
 namespace {
 
 constexpr unsigned kCells = 0x40;  // six dots
@@ -15,11 +13,6 @@ constexpr bool AllCellsHaveSixDots() {
   return true;
 }
 static_assert(AllCellsHaveSixDots());
-
-const KanaIndex<NisendokaCodeEntry>& IndexByKana() {
-  static const KanaIndex<NisendokaCodeEntry> index(NisendokaCodeTable);
-  return index;
-}
 
 struct CellIndexes {
   std::array<const NisendokaCodeEntry*, kCells> byCell{};
@@ -43,8 +36,13 @@ const CellIndexes& IndexesByCells() {
 
 }  // namespace
 
+const KanaIndex<NisendokaCodeEntry>& NisendokaIndexByKana() {
+  static const KanaIndex<NisendokaCodeEntry> index(NisendokaCodeTable);
+  return index;
+}
+
 const NisendokaCodeEntry* FindNisendokaRowByKana(std::string_view kana) {
-  return IndexByKana().Find(kana);
+  return NisendokaIndexByKana().Find(kana);
 }
 
 const NisendokaCodeEntry* FindNisendokaRowByCell(unsigned char cell) {

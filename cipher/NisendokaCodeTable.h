@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "cipher/KanaIndex.h"
 #include "cipher/KanaText.h"
 
 // One row of the chant cipher's table: a kana (or a contracted pair, or a mark) and its Japanese
@@ -91,6 +92,7 @@ inline constexpr NisendokaCodeEntry NisendokaCodeTable[] = {
 // The searches of the table, each giving the row that a walk from the first row would find first,
 // or nullptr where the walk would reach the terminator. They read indexes built from the table.
 const NisendokaCodeEntry* FindNisendokaRowByKana(std::string_view kana);
+const KanaIndex<NisendokaCodeEntry>& NisendokaIndexByKana();  // for the hot path of encryption
 const NisendokaCodeEntry* FindNisendokaRowByCell(unsigned char cell);  // the prefix not tested
 const NisendokaCodeEntry* FindNisendokaRowByCells(unsigned char prefix, unsigned char cell);
 

@@ -29,7 +29,9 @@ const std::array<const SorobanCodeEntry*, 100>& IndexByCode() {
   return index;
 }
 
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

@@ -1,10 +1,15 @@
 #include "cipher/clConvCodeNisendoka.h"
 
+#include <array>
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "cipher/KanaIndex.h"
 #include "cipher/KanaText.h"
 #include "cipher/NisendokaCell.h"
 #include "cipher/NisendokaCodeTable.h"
@@ -22,13 +27,72 @@ constexpr unsigned char kPrefixDots = 0x38;
 constexpr std::size_t kKana = 2;
 constexpr std::size_t kPair = 4;
 
-bool IsContractedPairAt(std::string_view text, std::size_t pos) {
-  if (pos + kPair > text.size()) return false;
-  const std::string_view second = text.substr(pos + kKana, kKana);
-  for (const KanaText& small : kContractingKana)
-    if (second == small.view()) return true;
-  return false;
+// Whether the kana at `second` makes a contracted pair with the one before it; without a branch.
+bool IsContractingKana(const char* second) {
+  static constexpr auto kSmallKeys = [] {
+    std::array<std::uint16_t, std::size(kContractingKana)> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = KanaKey(kContractingKana[i].c_str());
+    return keys;
+  }();
+  const std::uint16_t key = KanaKey(second);
+  bool contracting = false;
+  for (const std::uint16_t small : kSmallKeys) contracting |= key == small;
+  return contracting;
 }
+
+// Writes cells, each followed by the delimiter. Every written cell sits in a slot of the same
+// width, so that it is copied as one block of that width into output made large enough
+// beforehand; the slack behind the end is cut off after. The slots are made again only when the
+// delimiter changes.
+class CellWriter {
+ public:
+  void Write(std::span<const unsigned char> cells, std::string_view delimiter,
+             std::string& output) {
+    if (!prepared_ || delimiter != delimiter_) Prepare(delimiter);
+    std::size_t size = 0;
+    for (const unsigned char cell : cells) size += sizes_[cell];
+    std::size_t end = output.size();
+    output.resize(end + size + width_);
+    char* const out = output.data();
+    if (width_ == kBlock) {  // the usual case, as a fixed-size copy
+      for (const unsigned char cell : cells) {
+        std::memcpy(out + end, &slots_[cell * kBlock], kBlock);
+        end += sizes_[cell];
+      }
+    } else {
+      for (const unsigned char cell : cells) {
+        std::memcpy(out + end, &slots_[cell * width_], width_);
+        end += sizes_[cell];
+      }
+    }
+    output.resize(end);
+  }
+
+ private:
+  static constexpr std::size_t kCells = 1 << std::size(ChantCharacters);
+  static constexpr std::size_t kBlock = 16;
+
+  void Prepare(std::string_view delimiter) {
+    delimiter_ = delimiter;
+    // The cell with all six dots is the longest; with a delimiter of up to four bytes, one block.
+    const std::size_t longest = WrittenCell(kCells - 1).size() + delimiter.size();
+    width_ = (longest + kBlock - 1) / kBlock * kBlock;
+    slots_.assign(kCells * width_, '\0');
+    for (std::size_t cell = 0; cell < kCells; ++cell) {
+      std::string piece(WrittenCell(static_cast<unsigned char>(cell)));
+      piece += delimiter;
+      piece.copy(&slots_[cell * width_], piece.size());
+      sizes_[cell] = piece.size();
+    }
+    prepared_ = true;
+  }
+
+  bool prepared_ = false;
+  std::string delimiter_;
+  std::size_t width_ = kBlock;
+  std::vector<char> slots_;
+  std::array<std::size_t, kCells> sizes_{};
+};
 
 }  // namespace
 
@@ -36,29 +100,32 @@ bool clConvCodeNisendoka::Encrypt(const std::string& plainText, std::string& cip
   const cls_Trim trim;
   const std::string_view text = trim.TrimView(plainText);
 
-  // All cells are collected before anything is written; no unit gives more cells than it has
-  // bytes, so the sequence never grows beyond the text.
-  std::vector<unsigned char> cells;
-  cells.reserve(text.size());
+  // All cells are collected before anything is written. No unit gives more cells than it has
+  // bytes, so room for the text's length is enough; it is not zeroed, so that only the memory the
+  // cells need is ever touched.
+  const auto cells = std::make_unique_for_overwrite<unsigned char[]>(text.size() + 1);
+  std::size_t count = 0;
   bool result = true;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t unit = IsContractedPairAt(text, pos) ? kPair : kKana;
-    if (const NisendokaCodeEntry* row = FindNisendokaRowByKana(text.substr(pos, unit))) {
-      if (row->prefix & kPrefixDots) cells.push_back(row->prefix);
-      cells.push_back(row->cell);
+  const KanaIndex<NisendokaCodeEntry>& index = NisendokaIndexByKana();
+  const char* const bytes = text.data();
+  constexpr char kNoKana[kKana] = {};  // stands for the kana after the end, which pairs with none
+  std::size_t pos = 0;
+  for (; pos + kKana <= text.size();) {
+    const bool fourLeft = pos + kPair <= text.size();
+    const char* second = fourLeft ? bytes + pos + kKana : kNoKana;
+    const bool pair = fourLeft && IsContractingKana(second);
+    if (const NisendokaCodeEntry* row = index.FindKanaOrPair(bytes + pos, second, pair)) {
+      cells[count] = row->prefix;  // kept only if it is a prefix, else overwritten by the cell
+      count += (row->prefix & kPrefixDots) != 0;
+      cells[count++] = row->cell;
     } else {
       result = false;
     }
-    pos += unit;
+    pos += kKana + (kPair - kKana) * pair;
   }
-
-  std::size_t size = 0;
-  for (const unsigned char cell : cells) size += WrittenCell(cell).size() + delimiter_.size();
-  cipherText.reserve(cipherText.size() + size);
-  for (const unsigned char cell : cells) {
-    cipherText += WrittenCell(cell);
-    cipherText += delimiter_;
-  }
+  if (pos < text.size()) result = false;  // a last single byte: no table text is one byte
+  thread_local CellWriter writer;
+  writer.Write({cells.get(), count}, delimiter_, cipherText);
   return result;
 }
 

@@ -5,14 +5,13 @@
 #include <string_view>
 
 // A macro, so that both texts below are one string literal each.
-#define SYNOPSIS                                                                              \
+#define SYNOPSIS                                                                            \
   "usage: soranagi-cli [-c nisendoka|soroban] (-e|-d) [--encoding utf-8|cp932] [--whole]\n" \
   "                    [--braille] [TEXT ...]\n"
 
 const char kUsage[] = SYNOPSIS;
 
-const char kHelp[] =
-    SYNOPSIS
+const char kHelp[] = SYNOPSIS
     "\n"
     "Encrypts or decrypts kana with the 二銭銅貨 cipher (nisendoka, the default) or the\n"
     "算盤が恋を語る話 cipher (soroban). Each TEXT is converted on its own; without TEXT,\n"
@@ -44,12 +43,15 @@ ParsedCommandLine UsageError(std::string reason) {
 
 ParsedCommandLine ParseCommandLine(int argc, char** argv) {
   enum LongOnly { kEncoding = 256, kWhole, kBraille };
-  static const option kLongOptions[] = {
-      {"cipher", required_argument, nullptr, 'c'}, {"encrypt", no_argument, nullptr, 'e'},
-      {"decrypt", no_argument, nullptr, 'd'},      {"encoding", required_argument, nullptr, kEncoding},
-      {"whole", no_argument, nullptr, kWhole},     {"braille", no_argument, nullptr, kBraille},
-      {"help", no_argument, nullptr, 'h'},         {"version", no_argument, nullptr, 'V'},
-      {nullptr, 0, nullptr, 0}};
+  static const option kLongOptions[] = {{"cipher", required_argument, nullptr, 'c'},
+                                        {"encrypt", no_argument, nullptr, 'e'},
+                                        {"decrypt", no_argument, nullptr, 'd'},
+                                        {"encoding", required_argument, nullptr, kEncoding},
+                                        {"whole", no_argument, nullptr, kWhole},
+                                        {"braille", no_argument, nullptr, kBraille},
+                                        {"help", no_argument, nullptr, 'h'},
+                                        {"version", no_argument, nullptr, 'V'},
+                                        {nullptr, 0, nullptr, 0}};
 
   ParsedCommandLine parsed;
   Options& options = parsed.options;
@@ -88,7 +90,7 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
       case 'h': parsed.action = ParsedCommandLine::Action::kHelp; return parsed;
       case 'V': parsed.action = ParsedCommandLine::Action::kVersion; return parsed;
       case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
-      default:  // optopt names an unknown short option; an unknown long one is the last argument read
+      default:  // optopt names an unknown short option; an unknown long one was the last read
         return UsageError("unknown option '" +
                           (optopt != 0 ? std::string{'-', static_cast<char>(optopt)}
                                        : std::string(argv[optind - 1])) +

@@ -9,9 +9,9 @@
 struct Options {
   int cipherKind = kCipherNisendoka;
   int direction = kDirectionEncrypt;
-  bool utf8 = true;      // --encoding utf-8 (the default) or cp932
-  bool whole = false;    // all of standard input as one text
-  bool braille = false;  // Unicode braille patterns in place of chant characters
+  bool utf8 = true;                // --encoding utf-8 (the default) or cp932
+  bool whole = false;              // all of standard input as one text
+  bool braille = false;            // Unicode braille patterns in place of chant characters
   std::vector<std::string> texts;  // the TEXT arguments
 };
 

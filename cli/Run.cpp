@@ -1,5 +1,6 @@
 #include "cli/Run.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -57,6 +58,9 @@ class StandardInput {
   }
   std::string ReadAll() {
     std::string all;
+    struct stat status {};
+    if (fstat(STDIN_FILENO, &status) == 0 && S_ISREG(status.st_mode))
+      all.reserve(static_cast<std::size_t>(status.st_size));  // no copies while it grows
     char block[1 << 16];
     while (const std::size_t got = Read(block, sizeof block)) all.append(block, got);
     return all;
@@ -67,7 +71,9 @@ class StandardInput {
   int error_ = 0;
 };
 
-void Write(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+void Write(std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
 
 int Finish(const FailureReport& failures, int readError) {
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
@@ -109,7 +115,8 @@ int RunConverter(const Options& options) {
   }
 
   FailureReport failures("行");
-  LineReader reader([&](char* buffer, std::size_t capacity) { return input.Read(buffer, capacity); });
+  LineReader reader(
+      [&](char* buffer, std::size_t capacity) { return input.Read(buffer, capacity); });
   std::string text;
   long number = 0;
   for (LineReader::Line line; reader.Next(line);) {

@@ -44,7 +44,9 @@ void ComposeSoundMarks(std::u32string& text) {
 }
 
 // Code page 932 writes these characters in one byte and every other one in two.
-std::size_t Cp932Width(char32_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2; }
+std::size_t Cp932Width(char32_t c) {
+  return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2;
+}
 
 std::string_view Bytes(std::u32string_view text) {
   return {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char32_t)};

@@ -11,9 +11,13 @@ Iconv::Iconv(const char* to, const char* from) : descriptor_(iconv_open(to, from
     throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
 }
 
-Iconv::~Iconv() { iconv_close(descriptor_); }
+Iconv::~Iconv() {
+  iconv_close(descriptor_);
+}
 
-void Iconv::Reset() { iconv(descriptor_, nullptr, nullptr, nullptr, nullptr); }
+void Iconv::Reset() {
+  iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
+}
 
 std::size_t Iconv::Append(std::string_view input, std::string& output) {
   char* in = const_cast<char*>(input.data());  // iconv's signature; it does not write the input

@@ -12,7 +12,9 @@ class cls_Trim {
   std::string TrimRight(const std::string& text) const { return std::string(TrimRightView(text)); }
 
   // The same results as views into the text, for the ciphers, which only read them.
-  std::string_view TrimView(std::string_view text) const { return TrimLeftView(TrimRightView(text)); }
+  std::string_view TrimView(std::string_view text) const {
+    return TrimLeftView(TrimRightView(text));
+  }
   std::string_view TrimLeftView(std::string_view text) const;
   std::string_view TrimRightView(std::string_view text) const;
 };
