@@ -2,6 +2,8 @@
 
 #include <getopt.h>
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 // A macro, so that both texts below are one string literal each.
@@ -32,6 +34,30 @@ const char kHelp[] = SYNOPSIS
 
 namespace {
 
+struct Choice {
+  std::string_view name;
+  int value;
+};
+constexpr Choice kCiphers[] = {{"nisendoka", kCipherNisendoka}, {"soroban", kCipherSoroban}};
+constexpr Choice kEncodings[] = {{"utf-8", true}, {"cp932", false}};  // whether it is UTF-8
+
+// The value of the choice that the name names, or nothing.
+template <std::size_t N>
+std::optional<int> Choose(const Choice (&choices)[N], std::string_view name) {
+  for (const Choice& choice : choices)
+    if (choice.name == name) return choice.value;
+  return std::nullopt;
+}
+
+template <std::size_t N>
+std::string UnknownChoice(std::string_view what, const Choice (&choices)[N],
+                          std::string_view name) {
+  std::string reason = "unknown " + std::string(what) + " '" + std::string(name) + "' (";
+  for (std::size_t i = 0; i < N; ++i)
+    reason += (i > 0 ? " or " : "") + std::string(choices[i].name);
+  return reason + ")";
+}
+
 ParsedCommandLine UsageError(std::string reason) {
   ParsedCommandLine parsed;
   parsed.action = ParsedCommandLine::Action::kUsageError;
@@ -61,13 +87,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
   for (int c; (c = getopt_long(argc, argv, ":c:edhV", kLongOptions, nullptr)) != -1;) {
     switch (c) {
       case 'c': {
-        const std::string_view name = optarg;
-        if (name == "nisendoka")
-          options.cipherKind = kCipherNisendoka;
-        else if (name == "soroban")
-          options.cipherKind = kCipherSoroban;
-        else
-          return UsageError("unknown cipher '" + std::string(name) + "' (nisendoka or soroban)");
+        const std::optional<int> kind = Choose(kCiphers, optarg);
+        if (!kind) return UsageError(UnknownChoice("cipher", kCiphers, optarg));
+        options.cipherKind = *kind;
         break;
       }
       case 'e':
@@ -76,13 +98,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
         ++directions;
         break;
       case kEncoding: {
-        const std::string_view name = optarg;
-        if (name == "utf-8")
-          options.utf8 = true;
-        else if (name == "cp932")
-          options.utf8 = false;
-        else
-          return UsageError("unknown encoding '" + std::string(name) + "' (utf-8 or cp932)");
+        const std::optional<int> utf8 = Choose(kEncodings, optarg);
+        if (!utf8) return UsageError(UnknownChoice("encoding", kEncodings, optarg));
+        options.utf8 = *utf8;
         break;
       }
       case kWhole: options.whole = true; break;
