@@ -6,6 +6,9 @@ set -eu
 packages="
   cmake make g++ pkg-config
   libgtest-dev libbenchmark-dev
+  qt6-base-dev libxcb1-dev fonts-ipafont-gothic fonts-noto-cjk
+  xvfb xdotool xclip imagemagick
+  clang-14 libclang-rt-14-dev llvm
   time
 "
 
