@@ -12,7 +12,7 @@ megabytes=${2:-50}
 cli=$build/cli/soranagi-cli
 make_input=$build/bench/soranagi-bench-input
 for tool in "$cli" "$make_input" iconv /usr/bin/time; do
-  command -v "$tool" >/dev/null || { echo "missing: $tool (build with make run, or install 'time')" >&2; exit 2; }
+  command -v "$tool" >/dev/null || { echo "missing: $tool (make bench builds them)" >&2; exit 2; }
 done
 
 work=$(mktemp -d)

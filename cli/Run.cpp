@@ -72,7 +72,9 @@ class StandardInput {
 };
 
 void Write(std::string_view bytes) {
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  // An empty view may hold no pointer at all (a last line's missing terminator), and fwrite takes
+  // none, even for no bytes.
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
 int Finish(const FailureReport& failures, int readError) {
@@ -93,6 +95,9 @@ int Finish(const FailureReport& failures, int readError) {
 
 int RunConverter(const Options& options) {
   const TextConverter converter(options);
+  // Cipher text is several times the size of its plain text: write it in large blocks.
+  static char outputBuffer[1 << 16];
+  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
   if (!options.texts.empty()) {
     FailureReport failures("引数");

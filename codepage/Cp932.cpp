@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "codepage/Iconv.h"
 
@@ -71,16 +72,22 @@ Iconv& Cp932ToUtf8() {
 
 // Converts the whole input; where the converter stops, one unit of input (a byte or a code point)
 // is skipped and replaced, and the conversion goes on after it.
-void ConvertAll(Iconv& converter, std::string_view input, std::size_t unit, std::string& output,
+template <class Sink>
+void ConvertAll(Iconv& converter, std::string_view input, std::size_t unit, Sink sink,
                 std::string_view replacement) {
   converter.Reset();
   while (!input.empty()) {
-    input.remove_prefix(converter.Append(input, output));
+    input.remove_prefix(converter.Convert(input, sink));
     if (input.empty()) break;
-    output += replacement;
+    sink(replacement.data(), replacement.size());
     input.remove_prefix(std::min(unit, input.size()));
     converter.Reset();
   }
+}
+
+// A sink for ConvertAll that appends to a string.
+auto AppendingTo(std::string& output) {
+  return [&output](const char* bytes, std::size_t size) { output.append(bytes, size); };
 }
 
 // Appends one character at a time, so that a character that iconv writes in another width than
@@ -101,19 +108,23 @@ void AppendCp932CharByChar(std::u32string_view text, std::string& output) {
 }  // namespace
 
 std::u32string DecodeUtf8(std::string_view utf8) {
-  std::string bytes;
-  bytes.reserve(utf8.size() * sizeof(char32_t));
+  std::u32string text;
+  text.reserve(utf8.size());  // never more code points than bytes
   const char32_t geta = kGeta;
-  ConvertAll(Utf8ToUtf32(), utf8, 1, bytes, {reinterpret_cast<const char*>(&geta), sizeof geta});
-  std::u32string text(bytes.size() / sizeof(char32_t), U'\0');
-  bytes.copy(reinterpret_cast<char*>(text.data()), bytes.size());
+  // iconv writes whole code points, so every block is a whole number of them.
+  const auto append = [&text](const char* bytes, std::size_t size) {
+    const std::size_t before = text.size();
+    text.resize(before + size / sizeof(char32_t));
+    std::memcpy(text.data() + before, bytes, size);
+  };
+  ConvertAll(Utf8ToUtf32(), utf8, 1, append, {reinterpret_cast<const char*>(&geta), sizeof geta});
   return text;
 }
 
 std::string EncodeUtf8(std::u32string_view text) {
   std::string utf8;
   utf8.reserve(text.size() * 3);
-  ConvertAll(Utf32ToUtf8(), Bytes(text), sizeof(char32_t), utf8, kReplacementUtf8);
+  ConvertAll(Utf32ToUtf8(), Bytes(text), sizeof(char32_t), AppendingTo(utf8), kReplacementUtf8);
   return utf8;
 }
 
@@ -144,7 +155,7 @@ std::string FromUtf8(std::string_view utf8) {
 std::string ToUtf8(std::string_view cp932) {
   std::string utf8;
   utf8.reserve(cp932.size() + cp932.size() / 2);
-  ConvertAll(Cp932ToUtf8(), cp932, 1, utf8, kReplacementUtf8);
+  ConvertAll(Cp932ToUtf8(), cp932, 1, AppendingTo(utf8), kReplacementUtf8);
   return utf8;
 }
 
