@@ -5,55 +5,44 @@
 
 #include "cipher/NisendokaCell.h"
 #include "cipher/clConvCodeNisendoka.h"
+#include "tests/ConversionCase.h"
 #include "tests/KanaForms.h"
 #include "tests/Sjis.h"
 
 namespace {
 
-struct Case {
-  const char* input;  // UTF-8
-  const char* output;
-  bool result;
-};
-
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << '"' << c.input << '"';
-}
-
-class NisendokaDecryptTest : public testing::TestWithParam<Case> {};
+class NisendokaDecryptTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(NisendokaDecryptTest, ReadsACellFromEveryToken) {
-  const Case& c = GetParam();
-  clConvCodeNisendoka nisendoka;
-  nisendoka.SetDelimiter(Sjis("、"));
-  const std::string input = Sjis(c.input);
-  std::string output;
-  EXPECT_EQ(nisendoka.Decrypt(input, output), c.result);
-  EXPECT_EQ(Utf8(output), c.output);
-  EXPECT_EQ(Utf8(input), c.input);
+  ExpectConversion(ChantCipher(), &clConvCode::Decrypt, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NisendokaDecryptTest,
     testing::Values(
-        Case{"南、", "ア", true}, Case{"南", "ア", true},
+        ConversionCase{"南、", "ア", true}, ConversionCase{"南", "ア", true},
         // A prefix cell and the cell after it are one kana.
-        Case{"陀、南仏、", "ガ", true}, Case{"弥、南仏、", "キャ", true},
-        Case{"弥陀、南仏、", "ギャ", true}, Case{"仏、南阿仏、", "パ", true},
-        Case{"弥仏、南阿仏、", "ピャ", true}, Case{"無陀、陀仏、無陀仏、", "ー、。", true},
+        ConversionCase{"陀、南仏、", "ガ", true}, ConversionCase{"弥、南仏、", "キャ", true},
+        ConversionCase{"弥陀、南仏、", "ギャ", true}, ConversionCase{"仏、南阿仏、", "パ", true},
+        ConversionCase{"弥仏、南阿仏、", "ピャ", true},
+        ConversionCase{"無陀、陀仏、無陀仏、", "ー、。", true},
         // Only which chant characters a token holds counts.
-        Case{"無南、", "イ", true}, Case{"南無南、", "イ", true}, Case{"南X、", "ア", true},
-        Case{"南無", "イ", true}, Case{"仏陀弥阿無南、", "メ", true},
+        ConversionCase{"無南、", "イ", true}, ConversionCase{"南無南、", "イ", true},
+        ConversionCase{"南X、", "ア", true}, ConversionCase{"南無", "イ", true},
+        ConversionCase{"仏陀弥阿無南、", "メ", true},
         // White space separates tokens like the delimiter; runs of separators are one.
-        Case{"南 無", "アッ", true}, Case{"南、\r\n無、", "アッ", true},
-        Case{"南\r\n無", "アッ", true}, Case{"南\t無\v阿\f弥\t南仏", "アッワキャ", true},
-        Case{"、南、、無", "アッ", true}, Case{"", "", true}, Case{"、 、\r\n、", "", true},
+        ConversionCase{"南 無", "アッ", true}, ConversionCase{"南、\r\n無、", "アッ", true},
+        ConversionCase{"南\r\n無", "アッ", true},
+        ConversionCase{"南\t無\v阿\f弥\t南仏", "アッワキャ", true},
+        ConversionCase{"、南、、無", "アッ", true}, ConversionCase{"", "", true},
+        ConversionCase{"、 、\r\n、", "", true},
         // A cell that decodes to nothing adds nothing, and the rest decodes.
-        Case{"南、X、無、", "アッ", false}, Case{"南、　、無、", "アッ", false},
-        Case{"無仏、", "", false}, Case{"陀、南、", "", false}, Case{"南、陀、", "ア", false},
-        Case{"陀、陀、南仏、", "カ", false}, Case{"南、無、阿、弥、陀、仏、", "アッワ", false},
+        ConversionCase{"南、X、無、", "アッ", false}, ConversionCase{"南、　、無、", "アッ", false},
+        ConversionCase{"無仏、", "", false}, ConversionCase{"陀、南、", "", false},
+        ConversionCase{"南、陀、", "ア", false}, ConversionCase{"陀、陀、南仏、", "カ", false},
+        ConversionCase{"南、無、阿、弥、陀、仏、", "アッワ", false},
         // The bytes of 無 straddle ヶ and the half-width ｳ.
-        Case{"ヶｳ", "ッ", true}));
+        ConversionCase{"ヶｳ", "ッ", true}));
 
 TEST(NisendokaDecryptDelimiterTest, CutsAtWhiteSpaceOnlyWithoutADelimiter) {
   const clConvCodeNisendoka nisendoka;
@@ -70,8 +59,7 @@ TEST(NisendokaDecryptDelimiterTest, CutsAtWhiteSpaceOnlyWithoutADelimiter) {
 TEST(NisendokaSingleCellTest, DecodesEveryCellThatARowHas) {
   const std::set<unsigned> prefixes = {0x08, 0x10, 0x18, 0x20, 0x28};
   const std::set<unsigned> rowless = {0x22, 0x24, 0x26, 0x36, 0x38, 0x3C};
-  clConvCodeNisendoka nisendoka;
-  nisendoka.SetDelimiter(Sjis("、"));
+  const clConvCodeNisendoka nisendoka = ChantCipher();
   for (unsigned cell = 1; cell < 0x40; ++cell) {
     std::string cipherText(WrittenCell(static_cast<unsigned char>(cell)));
     cipherText += Sjis("、");

@@ -5,53 +5,43 @@
 #include <type_traits>
 
 #include "cipher/clConvCodeNisendoka.h"
+#include "tests/ConversionCase.h"
 #include "tests/Sjis.h"
 
 namespace {
 
-struct Case {
-  const char* input;  // UTF-8
-  const char* output;
-  bool result;
-};
-
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << '"' << c.input << '"';
-}
-
-class NisendokaEncryptTest : public testing::TestWithParam<Case> {};
+class NisendokaEncryptTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(NisendokaEncryptTest, WritesTheCellsOfEveryKana) {
-  const Case& c = GetParam();
-  clConvCodeNisendoka nisendoka;
-  nisendoka.SetDelimiter(Sjis("、"));
-  const std::string input = Sjis(c.input);
-  std::string output;
-  EXPECT_EQ(nisendoka.Encrypt(input, output), c.result);
-  EXPECT_EQ(Utf8(output), c.output);
-  EXPECT_EQ(Utf8(input), c.input);
+  ExpectConversion(ChantCipher(), &clConvCode::Encrypt, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NisendokaEncryptTest,
     testing::Values(
-        Case{"ア", "南、", true}, Case{"ァ", "南、", true}, Case{"あ", "南、", true},
+        ConversionCase{"ア", "南、", true}, ConversionCase{"ァ", "南、", true},
+        ConversionCase{"あ", "南、", true},
         // A voiced or contracted kana writes its prefix cell first.
-        Case{"ガ", "陀、南仏、", true}, Case{"キャ", "弥、南仏、", true},
-        Case{"きゃ", "弥、南仏、", true}, Case{"ピョ", "弥仏、無阿弥仏、", true},
-        Case{"メ", "南無阿弥陀仏、", true}, Case{"ッっ", "無、無、", true},
+        ConversionCase{"ガ", "陀、南仏、", true}, ConversionCase{"キャ", "弥、南仏、", true},
+        ConversionCase{"きゃ", "弥、南仏、", true},
+        ConversionCase{"ピョ", "弥仏、無阿弥仏、", true},
+        ConversionCase{"メ", "南無阿弥陀仏、", true}, ConversionCase{"ッっ", "無、無、", true},
         // The delimiter character in the text is a mark like the others.
-        Case{"。、ー", "無陀仏、陀仏、無陀、", true},
-        Case{"キャンプ。", "弥、南仏、阿陀仏、仏、南阿弥仏、無陀仏、", true},
+        ConversionCase{"。、ー", "無陀仏、陀仏、無陀、", true},
+        ConversionCase{"キャンプ。", "弥、南仏、阿陀仏、仏、南阿弥仏、無陀仏、", true},
         // A kana before a small ゃゅょャュョ is read only as a pair: without a row both are lost.
-        Case{"アャ", "", false}, Case{"ャア", "南、", false}, Case{"キゃ", "", false},
-        Case{"ャ", "", false}, Case{"ヴヵヶゎ南", "", false}, Case{"", "", true},
-        Case{"   ", "", true}, Case{"  ア ", "南、", true}, Case{"ア\r\nイ", "南、南無、", false},
-        Case{"ア　イ", "南、南無、", false}, Case{"アイ\r\n", "南、南無、", false},
+        ConversionCase{"アャ", "", false}, ConversionCase{"ャア", "南、", false},
+        ConversionCase{"キゃ", "", false}, ConversionCase{"ャ", "", false},
+        ConversionCase{"ヴヵヶゎ南", "", false}, ConversionCase{"", "", true},
+        ConversionCase{"   ", "", true}, ConversionCase{"  ア ", "南、", true},
+        ConversionCase{"ア\r\nイ", "南、南無、", false},
+        ConversionCase{"ア　イ", "南、南無、", false},
+        ConversionCase{"アイ\r\n", "南、南無、", false},
         // A one-byte character shifts the frame: the pieces behind it straddle two characters,
         // and a straddling piece that happens to be a kana is written as that kana.
-        Case{"ア イ", "南、", false}, Case{"aア", "", false}, Case{"アa", "南、", false},
-        Case{"xャA", "南、", false}, Case{"ｱアイ", "", false}));
+        ConversionCase{"ア イ", "南、", false}, ConversionCase{"aア", "", false},
+        ConversionCase{"アa", "南、", false}, ConversionCase{"xャA", "南、", false},
+        ConversionCase{"ｱアイ", "", false}));
 
 TEST(NisendokaEncryptDelimiterTest, WritesNothingBetweenCellsWithoutADelimiter) {
   std::string output;
@@ -68,8 +58,7 @@ TEST(NisendokaEncryptDelimiterTest, WritesAnyDelimiterAfterEveryCell) {
 }
 
 TEST(NisendokaOutputTest, AppendsToWhatTheOutputHolds) {
-  clConvCodeNisendoka nisendoka;
-  nisendoka.SetDelimiter(Sjis("、"));
+  const clConvCodeNisendoka nisendoka = ChantCipher();
   std::string output = Sjis("前");
   EXPECT_FALSE(nisendoka.Encrypt(Sjis("ヴア"), output));
   EXPECT_EQ(Utf8(output), "前南、");

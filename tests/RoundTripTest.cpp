@@ -9,6 +9,7 @@
 #include "cipher/SorobanCodeTable.h"
 #include "cipher/clConvCodeNisendoka.h"
 #include "cipher/clConvCodeSoroban.h"
+#include "tests/ConversionCase.h"
 #include "tests/KanaForms.h"
 #include "tests/Sjis.h"
 
@@ -57,8 +58,7 @@ void ExpectRoundTrips(const clConvCode& cipher, const std::vector<Text>& texts) 
 }
 
 TEST(RoundTripTest, NisendokaGivesKatakanaWithLargeVowelsBack) {
-  clConvCodeNisendoka nisendoka;
-  nisendoka.SetDelimiter(Sjis("、"));
+  const clConvCodeNisendoka nisendoka = ChantCipher();
   // ャュョ in a pair and ッ stay small; ー、。 stay as they are.
   ExpectRoundTrips(nisendoka, TableTexts(NisendokaCodeTable, [](const std::string& k) {
                      return kana::LargeVowels(kana::Katakana(k), false);

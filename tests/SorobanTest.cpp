@@ -5,63 +5,52 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/ConversionCase.h"
 #include "tests/KanaForms.h"
 #include "tests/Sjis.h"
 #include "tests/TableWalks.h"
 
 namespace {
 
-struct Case {
-  const char* input;  // UTF-8
-  const char* output;
-  bool result;
-};
-
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << '"' << c.input << '"';
-}
-
-class SorobanEncryptTest : public testing::TestWithParam<Case> {};
-class SorobanDecryptTest : public testing::TestWithParam<Case> {};
+class SorobanEncryptTest : public testing::TestWithParam<ConversionCase> {};
+class SorobanDecryptTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(SorobanEncryptTest, WritesTheNumberOfEveryKana) {
-  const Case& c = GetParam();
-  std::string output;
-  EXPECT_EQ(clConvCodeSoroban().Encrypt(Sjis(c.input), output), c.result);
-  EXPECT_EQ(Utf8(output), c.output);
+  ExpectConversion(clConvCodeSoroban(), &clConvCode::Encrypt, GetParam());
 }
 
 TEST_P(SorobanDecryptTest, WritesTheKanaOfEveryNumber) {
-  const Case& c = GetParam();
-  std::string output;
-  EXPECT_EQ(clConvCodeSoroban().Decrypt(Sjis(c.input), output), c.result);
-  EXPECT_EQ(Utf8(output), c.output);
+  ExpectConversion(clConvCodeSoroban(), &clConvCode::Decrypt, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SorobanEncryptTest,
-    testing::Values(Case{"", "", true}, Case{"   ", "", true}, Case{"あいう", "111213", true},
-                    Case{"わをん", "010500", true}, Case{"アイウ", "111213", true},
-                    Case{"つっツッ", "43434343", true}, Case{"ぁァ", "1111", true},
-                    Case{"  あい  ", "1112", true},
-                    // A piece without a row adds nothing, and the rest converts.
-                    Case{"がっこう", "432513", false}, Case{"きゃ", "22", false},
-                    Case{"ヴヵヶゎー、。　", "", false}, Case{"あ南い", "1112", false},
-                    // A one-byte character shifts every later piece by one byte.
-                    Case{"あ い", "11", false}, Case{"aあい", "", false},
-                    Case{"あいa", "1112", false}, Case{"ｱあ", "", false},
-                    // CR LF is one piece after whole kana, and is never trimmed.
-                    Case{"あい\r\nうえ", "11121314", false}, Case{"あい\r\n", "1112", false}));
+    testing::Values(
+        ConversionCase{"", "", true}, ConversionCase{"   ", "", true},
+        ConversionCase{"あいう", "111213", true}, ConversionCase{"わをん", "010500", true},
+        ConversionCase{"アイウ", "111213", true}, ConversionCase{"つっツッ", "43434343", true},
+        ConversionCase{"ぁァ", "1111", true}, ConversionCase{"  あい  ", "1112", true},
+        // A piece without a row adds nothing, and the rest converts.
+        ConversionCase{"がっこう", "432513", false}, ConversionCase{"きゃ", "22", false},
+        ConversionCase{"ヴヵヶゎー、。　", "", false}, ConversionCase{"あ南い", "1112", false},
+        // A one-byte character shifts every later piece by one byte.
+        ConversionCase{"あ い", "11", false}, ConversionCase{"aあい", "", false},
+        ConversionCase{"あいa", "1112", false}, ConversionCase{"ｱあ", "", false},
+        // CR LF is one piece after whole kana, and is never trimmed.
+        ConversionCase{"あい\r\nうえ", "11121314", false},
+        ConversionCase{"あい\r\n", "1112", false}));
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SorobanDecryptTest,
-    testing::Values(Case{"", "", true}, Case{"   ", "", true}, Case{"111213", "あいう", true},
-                    Case{"010500", "わをん", true}, Case{"43", "つ", true},
-                    Case{"0204", "ゐゑ", true}, Case{" 1112  ", "あい", true},
-                    Case{"1112131", "あいう", false}, Case{"1103", "あ", false},
-                    Case{"１１", "", false}, Case{"11 12", "あ", false},
-                    Case{"11\r\n12", "あい", false}, Case{"1112\r\n", "あい", false},
-                    Case{"-1+1", "", false}, Case{"9911", "あ", false}));
+    testing::Values(ConversionCase{"", "", true}, ConversionCase{"   ", "", true},
+                    ConversionCase{"111213", "あいう", true},
+                    ConversionCase{"010500", "わをん", true}, ConversionCase{"43", "つ", true},
+                    ConversionCase{"0204", "ゐゑ", true}, ConversionCase{" 1112  ", "あい", true},
+                    ConversionCase{"1112131", "あいう", false}, ConversionCase{"1103", "あ", false},
+                    ConversionCase{"１１", "", false}, ConversionCase{"11 12", "あ", false},
+                    ConversionCase{"11\r\n12", "あい", false},
+                    ConversionCase{"1112\r\n", "あい", false}, ConversionCase{"-1+1", "", false},
+                    ConversionCase{"9911", "あ", false}));
 
 // Of the rows that share a number, decryption takes the full-size hiragana, and encrypting that
 // gives the number back.
