@@ -70,33 +70,39 @@ report() {  # OPERATION SHAPE MEGABYTES SECONDS KB
     printf "%-20s %-6s %9.1f %9.2f %9.1f %10.1f\n", op, shape, size / 1e6, s, size / 1e6 / s, kb / 1024 }'
 }
 
+# Converts inputs of a tenth of MEGABYTES and of MEGABYTES in the given shape, best of RUNS each,
+# reports both, and leaves their times and peak memory in small_s, small_kb, big_s and big_kb.
+measure_pair() {
+  local cipher=$1 direction=$2 shape=$3 megabytes=$4 runs=$5 size seconds kb
+  for size in $((megabytes / 10)) "$megabytes"; do
+    make_input_of "$cipher" "$direction" "$size" "$shape" "$work/input"
+    read -r seconds kb < <(convert "$cipher" "$direction" "$work/input" "$runs")
+    report "$cipher $direction" "$shape" "$(stat -c %s "$work/input")" "$seconds" "$kb"
+    if [ "$size" = "$megabytes" ]; then
+      big_s=$seconds big_kb=$kb
+    else
+      small_s=$seconds small_kb=$kb
+    fi
+    rm -f "$work/input"
+  done
+}
+
 printf '%-20s %-6s %9s %9s %9s %10s\n' operation shape input_MB seconds MB/s peak_MB
 summary=""
 for cipher in nisendoka soroban; do
   for direction in encrypt decrypt; do
     op="$cipher $direction"
     # memory, over a stream of lines
-    for megabytes in $((stream_mb / 10)) "$stream_mb"; do
-      make_input_of "$cipher" "$direction" "$megabytes" lines "$work/input"
-      read -r seconds kb < <(convert "$cipher" "$direction" "$work/input" 1)
-      report "$op" lines "$(stat -c %s "$work/input")" "$seconds" "$kb"
-      if [ "$megabytes" = "$stream_mb" ]; then big_kb=$kb; else small_kb=$kb; fi
-      rm -f "$work/input"
-    done
+    measure_pair "$cipher" "$direction" lines "$stream_mb" 1
+    stream_small_kb=$small_kb stream_big_kb=$big_kb
     flat=$(awk -v s="$small_kb" -v b="$big_kb" 'BEGIN { print (b <= s * 1.25 + 1024) ? "flat" : "GROWS" }')
     # time, over one long line
-    for megabytes in $((line_mb / 10)) "$line_mb"; do
-      make_input_of "$cipher" "$direction" "$megabytes" line "$work/input"
-      read -r seconds kb < <(convert "$cipher" "$direction" "$work/input" 3)
-      report "$op" line "$(stat -c %s "$work/input")" "$seconds" "$kb"
-      if [ "$megabytes" = "$line_mb" ]; then big_s=$seconds; else small_s=$seconds; fi
-      rm -f "$work/input"
-    done
+    measure_pair "$cipher" "$direction" line "$line_mb" 3
     ratio=$(awk -v s="$small_s" -v b="$big_s" 'BEGIN { printf "%.1f", b / (s > 0.01 ? s : 0.01) }')
     linear=$(awk -v r="$ratio" 'BEGIN { print (r < 12) ? "linear" : "NOT LINEAR" }')
     [ "$flat" = flat ] && [ "$linear" = linear ] || failed=1
     summary+=$(printf '%-20s peak %.1f MB -> %.1f MB (%s); one line %s s -> %s s, x%s (%s)' "$op" \
-      "$(awk -v k="$small_kb" 'BEGIN { print k / 1024 }')" "$(awk -v k="$big_kb" 'BEGIN { print k / 1024 }')" \
+      "$(awk -v k="$stream_small_kb" 'BEGIN { print k / 1024 }')" "$(awk -v k="$stream_big_kb" 'BEGIN { print k / 1024 }')" \
       "$flat" "$small_s" "$big_s" "$ratio" "$linear")$'\n'
   done
 done

@@ -12,6 +12,7 @@
 #include "cipher/SorobanCodeTable.h"
 #include "fuzz/Check.h"
 #include "tests/KanaForms.h"
+#include "tests/TableWalks.h"
 #include "text/cls_Trim.h"
 
 namespace fuzz {
@@ -93,15 +94,8 @@ bool IsMadeOfSorobanTableKana(std::string_view text) {
 }
 
 bool IsMadeOfSorobanCodes(std::string_view text) {
-  static const auto codes = [] {
-    std::set<std::string> written;
-    for (const SorobanCodeEntry* row = SorobanCodeTable; !row->kana.empty(); ++row) {
-      char code[8];
-      std::snprintf(code, sizeof code, "%02d", row->code);
-      written.insert(code);
-    }
-    return written;
-  }();
+  static const std::set<std::string> codes(walk::SorobanWrittenCodes().begin(),
+                                           walk::SorobanWrittenCodes().end());
   if (text.size() % kCharacter != 0) return false;
   for (std::size_t i = 0; i < text.size(); i += kCharacter)
     if (!codes.contains(std::string(text.substr(i, kCharacter)))) return false;

@@ -47,8 +47,8 @@ inline const SorobanCodeEntry* SorobanByKana(std::string_view kana) {
                   [&](const SorobanCodeEntry& row) { return BareKana(row.kana.view()) == kana; });
 }
 
-inline const SorobanCodeEntry* SorobanByDigits(std::string_view digits) {
-  // Each row's code as "%02d" writes it, formatted once.
+// Each row's code as "%02d" writes it, in row order, formatted once.
+inline const std::vector<std::string>& SorobanWrittenCodes() {
   static const auto written = [] {
     std::vector<std::string> codes;
     for (const SorobanCodeEntry* row = SorobanCodeTable; !row->kana.empty(); ++row) {
@@ -58,8 +58,12 @@ inline const SorobanCodeEntry* SorobanByDigits(std::string_view digits) {
     }
     return codes;
   }();
+  return written;
+}
+
+inline const SorobanCodeEntry* SorobanByDigits(std::string_view digits) {
   return FirstRow(SorobanCodeTable, [&](const SorobanCodeEntry& row) {
-    return digits == written[static_cast<std::size_t>(&row - SorobanCodeTable)];
+    return digits == SorobanWrittenCodes()[static_cast<std::size_t>(&row - SorobanCodeTable)];
   });
 }
 

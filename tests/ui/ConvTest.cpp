@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "Forms.h"
 #include "ModalWindows.h"
 #include "TestMain.h"
 #include "ui/Conv.h"
@@ -32,12 +33,11 @@ void Type(QWidget* widget, const QString& text) {
 class ConvTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TfrmConv> window_;
-  std::unique_ptr<TfrmVersionInfo> about_;
+  Forms forms_;
 
   template <class Control>
   Control* Find(const char* name) {
-    auto* control = window_->findChild<Control*>(QString::fromLatin1(name));
+    auto* control = forms_.main->findChild<Control*>(QString::fromLatin1(name));
     if (!control) qFatal("the main window has no control %s", name);
     return control;
   }
@@ -56,42 +56,32 @@ class ConvTest : public QObject {
   }
 
  private slots:
-  void init() {
-    window_ = std::make_unique<TfrmConv>();
-    about_ = std::make_unique<TfrmVersionInfo>();
-    frmConv = window_.get();
-    frmVersionInfo = about_.get();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  }
-  void cleanup() {
-    about_.reset();
-    window_.reset();
-  }
+  void init() { QVERIFY(forms_.Open()); }
+  void cleanup() { forms_.Close(); }
 
   void startState() {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("ソラナギ？"));
+    QCOMPARE(forms_.main->windowTitle(), QStringLiteral("ソラナギ？"));
     // The outer frame is where it was laid out; the client area has the laid-out size, frame and
     // all where the window system adds no frame (the offscreen platform adds a thin one).
-    QCOMPARE(window_->frameGeometry().topLeft(), QPoint(363, 250));
-    QCOMPARE(window_->size(), QSize(466, 309));
+    QCOMPARE(forms_.main->frameGeometry().topLeft(), QPoint(363, 250));
+    QCOMPARE(forms_.main->size(), QSize(466, 309));
     QVERIFY(Find<QRadioButton>("rdoKindNisendoka")->isChecked());
     QVERIFY(Find<QRadioButton>("rdoDirectEncrypt")->isChecked());
     QVERIFY(memBefore()->toPlainText().isEmpty());
     QVERIFY(memAfter()->toPlainText().isEmpty());
-    QVERIFY(!window_->windowIcon().isNull());
+    QVERIFY(!forms_.main->windowIcon().isNull());
     // The first control in tab order, the selected item of rdoDirect, has the focus.
     QCOMPARE(QApplication::focusWidget(), Find<QRadioButton>("rdoDirectEncrypt"));
   }
 
   // The controls sit at their places below the menu bar, none cut off by the window's edge.
   void controlsBelowTheMenuBar() {
-    QWidget* client = window_->centralWidget();
-    QCOMPARE(client->y(), window_->menuBar()->geometry().bottom() + 1);
+    QWidget* client = forms_.main->centralWidget();
+    QCOMPARE(client->y(), forms_.main->menuBar()->geometry().bottom() + 1);
     QCOMPARE(memBefore()->geometry(), QRect(160, 40, 281, 81));
     QCOMPARE(Find<QPushButton>("btnExecute")->geometry(), QRect(38, 208, 87, 33));
     for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      QVERIFY2(window_->rect().contains(control->geometry().translated(client->pos())),
+      QVERIFY2(forms_.main->rect().contains(control->geometry().translated(client->pos())),
                qPrintable(control->objectName()));
   }
 
@@ -121,7 +111,7 @@ class ConvTest : public QObject {
     QFETCH(QString, control);
     QFETCH(int, pixelSize);
     QFETCH(bool, bold);
-    const QFontInfo font(window_->findChild<QWidget*>(control)->font());
+    const QFontInfo font(forms_.main->findChild<QWidget*>(control)->font());
     QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(font.pixelSize(), pixelSize);
     QCOMPARE(font.bold(), bold);
@@ -215,19 +205,19 @@ class ConvTest : public QObject {
     QWidget* opened = nullptr;
     const int count = WhileModal(
         [this] {
-          QTest::keyClick(window_.get(), Qt::Key_H, Qt::AltModifier);
+          QTest::keyClick(forms_.main.get(), Qt::Key_H, Qt::AltModifier);
           QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
         },
         [&](QWidget* modal) { opened = modal; });
     QCOMPARE(count, 1);
-    QCOMPARE(opened, about_.get());
-    QVERIFY(!about_->isVisible());
+    QCOMPARE(opened, forms_.about.get());
+    QVERIFY(!forms_.about->isVisible());
 
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(window_.get(), Qt::Key_M, Qt::AltModifier);
+    forms_.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(forms_.main.get()));
+    QTest::keyClick(forms_.main.get(), Qt::Key_M, Qt::AltModifier);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
-    QVERIFY(!window_->isVisible());
+    QVERIFY(!forms_.main->isVisible());
   }
 };
 

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <memory>
 
+#include "Forms.h"
 #include "ModalWindows.h"
 #include "TestMain.h"
 #include "ui/Conv.h"
@@ -31,8 +32,7 @@ class UrlCatcher : public QObject {
 class VersionInfoTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TfrmConv> main_;
-  std::unique_ptr<TfrmVersionInfo> about_;
+  Forms forms_;
 
   template <class Control>
   Control* Find(QWidget* window, const char* name) {
@@ -40,11 +40,11 @@ class VersionInfoTest : public QObject {
     if (!control) qFatal("no control %s", name);
     return control;
   }
-  QLabel* Label(const char* name) { return Find<QLabel>(about_.get(), name); }
+  QLabel* Label(const char* name) { return Find<QLabel>(forms_.about.get(), name); }
 
   // Opens the About window from the main window's menu item, as the user does.
   int Open(const std::function<void(QWidget*)>& whileOpen) {
-    return WhileModal([this] { Find<QAction>(main_.get(), "About1")->trigger(); }, whileOpen);
+    return WhileModal([this] { Find<QAction>(forms_.main.get(), "About1")->trigger(); }, whileOpen);
   }
   // Moves the mouse, without a button, over a place of a control, as the window system reports it.
   static void MoveTo(QWidget* control, QPoint place = {}) {
@@ -53,17 +53,9 @@ class VersionInfoTest : public QObject {
   }
 
  private slots:
-  void init() {
-    main_ = std::make_unique<TfrmConv>();
-    about_ = std::make_unique<TfrmVersionInfo>();
-    frmConv = main_.get();
-    frmVersionInfo = about_.get();
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
-  }
+  void init() { QVERIFY(forms_.Open()); }
   void cleanup() {
-    about_.reset();
-    main_.reset();
+    forms_.Close();
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   }
 
@@ -80,8 +72,8 @@ class VersionInfoTest : public QObject {
   void firstShowingCentres() {
     QFETCH(QRect, mainWindow);
     QFETCH(QPoint, expected);
-    main_->move(mainWindow.topLeft());
-    main_->resize(mainWindow.size());
+    forms_.main->move(mainWindow.topLeft());
+    forms_.main->resize(mainWindow.size());
     QPoint shownAt;
     QSize shownSize;
     QCOMPARE(Open([&](QWidget* modal) {
@@ -97,35 +89,35 @@ class VersionInfoTest : public QObject {
   // is the same window with the same texts every time.
   void laterShowingsKeepTheirPlace() {
     Open([](QWidget* modal) { modal->move(50, 60); });
-    main_->move(200, 200);
+    forms_.main->move(200, 200);
     QWidget* again = nullptr;
     QString notice;
     Open([&](QWidget* modal) {
       again = modal;
       notice = Label("Label4")->text();
     });
-    QCOMPARE(again, about_.get());
-    QCOMPARE(about_->pos(), QPoint(50, 60));
+    QCOMPARE(again, forms_.about.get());
+    QCOMPARE(forms_.about->pos(), QPoint(50, 60));
     QCOMPARE(notice, QStringLiteral("© 2009 ソラナギの作者　（%1）").arg(SORANAGI_WEB_PAGE));
   }
 
   // While the window is open the main window takes no input; after OK it does again.
   void modalUntilOk() {
-    QWidget* execute = Find<QPushButton>(main_.get(), "btnExecute");
-    const QPoint center = execute->mapTo(main_.get(), execute->rect().center());
-    Find<QPlainTextEdit>(main_.get(), "memBefore")->setPlainText(QStringLiteral("ア"));
-    auto* output = Find<QPlainTextEdit>(main_.get(), "memAfter");
+    QWidget* execute = Find<QPushButton>(forms_.main.get(), "btnExecute");
+    const QPoint center = execute->mapTo(forms_.main.get(), execute->rect().center());
+    Find<QPlainTextEdit>(forms_.main.get(), "memBefore")->setPlainText(QStringLiteral("ア"));
+    auto* output = Find<QPlainTextEdit>(forms_.main.get(), "memAfter");
     bool focusOnOk = false;
     Open([&](QWidget*) {
-      QTest::mouseClick(main_->windowHandle(), Qt::LeftButton, {}, center);
-      focusOnOk = QApplication::focusWidget() == Find<QPushButton>(about_.get(), "btnOK");
-      QTest::mouseClick(Find<QPushButton>(about_.get(), "btnOK"), Qt::LeftButton);
+      QTest::mouseClick(forms_.main->windowHandle(), Qt::LeftButton, {}, center);
+      focusOnOk = QApplication::focusWidget() == Find<QPushButton>(forms_.about.get(), "btnOK");
+      QTest::mouseClick(Find<QPushButton>(forms_.about.get(), "btnOK"), Qt::LeftButton);
     });
     QVERIFY(focusOnOk);
     QVERIFY(output->toPlainText().isEmpty());
-    QVERIFY(!about_->isVisible());
+    QVERIFY(!forms_.about->isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QTest::mouseClick(main_->windowHandle(), Qt::LeftButton, {}, center);
+    QTest::mouseClick(forms_.main->windowHandle(), Qt::LeftButton, {}, center);
     QCOMPARE(output->toPlainText(), QStringLiteral("南、"));
   }
 
@@ -143,7 +135,7 @@ class VersionInfoTest : public QObject {
     bool openAfterKey = false;
     Open([&](QWidget*) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-      openAfterKey = about_->isVisible();
+      openAfterKey = forms_.about->isVisible();
     });
     QCOMPARE(openAfterKey, !closes);
   }
@@ -151,8 +143,8 @@ class VersionInfoTest : public QObject {
   void closeBox() {
     bool openAfterClose = true;
     Open([&](QWidget*) {
-      about_->windowHandle()->close();
-      openAfterClose = about_->isVisible();
+      forms_.about->windowHandle()->close();
+      openAfterClose = forms_.about->isVisible();
     });
     QVERIFY(!openAfterClose);
   }
@@ -172,7 +164,7 @@ class VersionInfoTest : public QObject {
     QFETCH(int, pixelSize);
     QFETCH(bool, bold);
     QFETCH(bool, underline);
-    const QWidget* label = about_->findChild<QWidget*>(control);
+    const QWidget* label = forms_.about->findChild<QWidget*>(control);
     const QFontInfo font(label->font());
     QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(font.pixelSize(), pixelSize);
@@ -183,7 +175,7 @@ class VersionInfoTest : public QObject {
   // The application icon, built into the program, beside the name and on the window's frame.
   void icon() {
     QCOMPARE(Label("Image1")->pixmap().size(), QSize(32, 32));
-    QVERIFY(!about_->windowIcon().isNull());
+    QVERIFY(!forms_.about->windowIcon().isNull());
   }
 
   // A click on the link hands the address to the desktop and leaves the window open.
@@ -194,7 +186,7 @@ class VersionInfoTest : public QObject {
     bool stillOpen = false;
     Open([&](QWidget*) {
       QTest::mouseClick(Label("Label4"), Qt::LeftButton);
-      stillOpen = about_->isVisible();
+      stillOpen = forms_.about->isVisible();
     });
     QDesktopServices::unsetUrlHandler(address.scheme());
     QCOMPARE(catcher.opened, QList<QUrl>{address});
@@ -220,17 +212,17 @@ class VersionInfoTest : public QObject {
         note(QString::fromLatin1(other));
       }
       // A drag over the description is still a move over a control, not over the surface.
-      QWindow* window = about_->windowHandle();
+      QWindow* window = forms_.about->windowHandle();
       const QPoint description = Label("Label3")->geometry().center();
       QTest::mousePress(window, Qt::LeftButton, {}, description);
       QTest::mouseMove(window, description + QPoint(20, 5));
       QTest::mouseRelease(window, Qt::LeftButton, {}, description + QPoint(20, 5));
       note(QStringLiteral("drag"));
-      MoveTo(Find<QPushButton>(about_.get(), "btnOK"));
+      MoveTo(Find<QPushButton>(forms_.about.get(), "btnOK"));
       note(QStringLiteral("btnOK"));
       const QPoint bareSurface(10, 230);
-      QVERIFY(!about_->childAt(bareSurface));
-      MoveTo(about_.get(), bareSurface);
+      QVERIFY(!forms_.about->childAt(bareSurface));
+      MoveTo(forms_.about.get(), bareSurface);
       note(QStringLiteral("surface"));
       stacked = QApplication::overrideCursor() != nullptr;
       MoveTo(Label("Label4"));
